@@ -1,7 +1,16 @@
-// The nine digit buttons.
+// The nine digit buttons: a given in entry mode, a trial digit in play.
+#include "model/basic.h"
 #include "model/fenster1.h"
 
-void Fenster1::digit_button(int digit) { (void)digit; }
+void Fenster1::digit_button(int digit) {
+  if (glob_z == 0 || glob_s == 0) return;  // no cell is selected
+  if (edit_mode) {
+    put_init_into_field(glob_s, glob_z, basic::Str(digit));
+  } else {
+    put_probe_into_field(digit);
+  }
+}
+
 void Fenster1::BevelButton1_Action() { digit_button(1); }
 void Fenster1::BevelButton2_Action() { digit_button(2); }
 void Fenster1::BevelButton3_Action() { digit_button(3); }
