@@ -7,6 +7,7 @@
 // empty cell. The grid arrays have elements 0 to 10, of which 1 to 9 are used.
 #pragma once
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -125,4 +126,9 @@ class Fenster1 final : public Window {
  private:
   // The digit button handlers in one place: given in entry mode, trial digit in play.
   void digit_button(int digit);
+
+  // The cell characters that the solver's last repaint left on the board, row by row (0: not
+  // known, so the next repaint paints that cell). Cleared at the start of every search, since
+  // anything may have been drawn on the board since the last one.
+  std::array<char, 81> brute_painted{};
 };
