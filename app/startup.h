@@ -14,6 +14,9 @@ class App final : public Application {};
 void Main();
 
 // The steps of Main, in their order.
+// Fills the bevel-button setter table: ten slots, each bound by its entry point's name.
 void InitPluginEntrypoints();
+// Creates the one App object, gives it the menu bar and registers it as the application.
 void NewAppInstance();
+// Builds the main window (which opens it) and puts its drawing on the screen.
 void MakeDefaultView();
