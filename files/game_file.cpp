@@ -59,7 +59,7 @@ std::string openFailure(FileError error) {
     case FileError::NotAFile:
       return "das ist keine gewöhnliche Datei";
     case FileError::TooLarge:
-      return "sie ist länger als " + Str(static_cast<long>(kMaxFileBytes)) + " Bytes, eine Spieldatei hat 99";
+      return "sie ist länger als " + Str(static_cast<long>(kMaxFileBytes)) + " Bytes, eine Spieldatei hat 99 Bytes";
     case FileError::NoSpace:
     case FileError::ReadOnly:
     case FileError::Failed:

@@ -213,8 +213,10 @@ void TextOutputStreamWrite(TextOutputStream& stream, std::string_view text) {
 bool TextOutputStreamClose(TextOutputStream& stream, FileError& error) {
   if (!stream.done_) {
     stream.done_ = true;
-    if (!stream.error_ && ::fsync(stream.fd_) != 0) stream.error_ = fromErrno(errno);
-    if (::close(stream.fd_) != 0 && !stream.error_) stream.error_ = fromErrno(errno);
+    // EINVAL: the file system cannot sync; what was written is in its hands all the same.
+    if (!stream.error_ && ::fsync(stream.fd_) != 0 && errno != EINVAL) stream.error_ = fromErrno(errno);
+    // EINTR: on Linux the descriptor is closed all the same.
+    if (::close(stream.fd_) != 0 && errno != EINTR && !stream.error_) stream.error_ = fromErrno(errno);
     stream.fd_ = -1;
     if (!stream.error_ && ::rename(stream.temporary_.c_str(), stream.target_.c_str()) != 0) {
       stream.error_ = fromErrno(errno);
