@@ -83,11 +83,6 @@ std::string FolderItem::name() const {
   return path.substr(from, end + 1 - from);
 }
 
-bool FolderItem::exists() const {
-  struct stat st {};
-  return !path.empty() && ::stat(path.c_str(), &st) == 0;
-}
-
 bool FolderItem::isFolder() const {
   struct stat st {};
   return !path.empty() && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);

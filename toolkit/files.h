@@ -19,7 +19,6 @@ struct FolderItem {
 
   // The last part of the path: the file's own name.
   std::string name() const;
-  bool exists() const;
   bool isFolder() const;
 };
 
