@@ -1,5 +1,4 @@
-// Trial digits: try a digit in the selected cell, Test what it forces, take it as a logged
-// move with "Nehmen" or throw it back with "Reset".
+// Trial digits: try a digit, "Test" what it forces, take it with "Nehmen" or throw it back.
 #include "model/basic.h"
 #include "model/fenster1.h"
 #include "toolkit/runtime.h"

@@ -1,5 +1,4 @@
-// Shared helpers of the game-flow tests: driving the window as a user would and reading digits
-// and frames off the board.
+// Helpers of the game-flow tests: driving the window as a user would, reading the board.
 #pragma once
 
 #include <string>

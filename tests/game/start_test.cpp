@@ -1,5 +1,4 @@
-// Start of play: forced cells filled in green, givens redrawn in black, the start position in
-// slot 0, the congratulation and the contradiction message.
+// Start of play: forced cells in green, givens in black, slot 0, congratulation, contradiction.
 #include "play.h"
 
 namespace {

@@ -1,5 +1,4 @@
-// The trial cycle: a digit shown, tested, taken or thrown back, with the buttons of each state,
-// the move log and the refusals that protect committed digits and the history.
+// The trial cycle: its states and buttons, the move log, and the refused trials and moves.
 #include "play.h"
 
 namespace {
