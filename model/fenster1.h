@@ -127,8 +127,12 @@ class Fenster1 final : public Window {
   // The digit button handlers in one place: given in entry mode, trial digit in play.
   void digit_button(int digit);
 
-  // The cell characters that the solver's last repaint left on the board, row by row (0: not
-  // known, so the next repaint paints that cell). Cleared at the start of every search, since
-  // anything may have been drawn on the board since the last one.
-  std::array<char, 81> brute_painted{};
+  // What the solver's last repaint left on the board, per row: the row string it painted, if
+  // known. Forgotten at the start of every search, since anything may have been drawn on the
+  // board since the last one, and for a row string of unusual length, which is painted whole.
+  struct BrutePaintedRow {
+    bool known = false;
+    std::array<char, 10> cells{};
+  };
+  std::array<BrutePaintedRow, 9> brute_painted{};
 };

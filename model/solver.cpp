@@ -11,16 +11,34 @@ using namespace basic;
 
 namespace {
 
+const std::string kNoRow;
+
+// Every character as a one-character text, so that trying a digit builds no string.
+const std::array<std::string, 256> kOneChar = [] {
+  std::array<std::string, 256> texts;
+  for (std::size_t i = 0; i < texts.size(); ++i) texts[i] = std::string(1, static_cast<char>(i));
+  return texts;
+}();
+
+// Row r of a solver grid, or an empty text outside it (the hot path's own Elem, which the
+// compiler inlines).
+inline const std::string& rowOf(const StringArray& grid, int r) {
+  return r >= 0 && static_cast<std::size_t>(r) < grid.size() ? grid[static_cast<std::size_t>(r)] : kNoRow;
+}
+
 // The character at position `pos` (1-based) of s, or -1 when there is none.
-int charAt(const std::string& s, long pos) {
+inline int charAt(const std::string& s, long pos) {
   return pos >= 1 && static_cast<std::size_t>(pos) <= s.size() ? static_cast<unsigned char>(s[static_cast<std::size_t>(pos - 1)])
                                                                 : -1;
 }
 
+// True for the characters that a repaint draws in their cell: "1" to "9".
+inline bool isDigit(char c) { return c >= '1' && c <= '9'; }
+
 // Marks the digits 1 to 9 that occur among the characters of `text`.
 void markDigits(std::string_view text, std::array<bool, 10>& present) {
   for (char c : text) {
-    if (c >= '1' && c <= '9') present[static_cast<std::size_t>(c - '0')] = true;
+    if (isDigit(c)) present[static_cast<std::size_t>(c - '0')] = true;
   }
 }
 
@@ -86,21 +104,20 @@ void Fenster1::brute_start() {
   // The digit buttons end as the candidates of the last cell examined leave them.
   activate_beavels(last);
   flag_bruteSolved = false;
-  brute_painted.fill(0);
+  brute_painted.fill(BrutePaintedRow{});
   brute_recursion(candidates, 1, grid);
 }
 
 void Fenster1::brute_recursion(StringArray& candidates, int n, StringArray& grid) {
   const int row = (n - 1) / 9 + 1;
   const int column = (n - 1) % 9 + 1;
-  const std::string& e = Elem(candidates, n);
+  const std::string& e = rowOf(candidates, n);
   if (e.empty()) return;  // an open cell without any possible digit: this branch is dead
-  if (charAt(Elem(grid, row), column + 1) == '0') {
+  if (charAt(rowOf(grid, row), column + 1) == '0') {
     // An open cell: each candidate in turn, a single one as well, so that no cell of a
     // reported solution stays empty.
     for (const char c : e) {
-      const char digit[2] = {c, '\0'};
-      if (brute_ret_possible(column, row, grid, digit)) {
+      if (brute_ret_possible(column, row, grid, kOneChar[static_cast<unsigned char>(c)])) {
         writeCell(grid, row, column, c);
         brute_draw_numbers(grid);
         if (n == 81) {
@@ -133,16 +150,16 @@ void Fenster1::brute_recursion(StringArray& candidates, int n, StringArray& grid
 bool Fenster1::brute_ret_possible(int column, int row, const StringArray& grid, const std::string& digit) {
   if (digit.size() != 1) return false;  // only ever one digit
   const int d = static_cast<unsigned char>(digit[0]);
-  const std::string& line = Elem(grid, row);
+  const std::string& line = rowOf(grid, row);
   if (charAt(line, column + 1) != '0') return false;
   if (line.find(digit[0]) != std::string::npos) return false;
   for (int r = 1; r <= 9; ++r) {
-    if (charAt(Elem(grid, r), column + 1) == d) return false;
+    if (charAt(rowOf(grid, r), column + 1) == d) return false;
   }
   const int top = 3 * ((row - 1) / 3) + 1;
   const int start = 3 * ((column - 1) / 3) + 2;
   for (int r = top; r < top + 3; ++r) {
-    const std::string& s = Elem(grid, r);
+    const std::string& s = rowOf(grid, r);
     for (int p = start; p < start + 3; ++p) {
       if (charAt(s, p) == d) return false;
     }
@@ -152,37 +169,46 @@ bool Fenster1::brute_ret_possible(int column, int row, const StringArray& grid, 
 
 // Paints what a full repaint of the grid in the solver's colour would paint, but only the cells
 // whose character differs from what the last repaint of this search left there: a cell's pixels
-// depend on its character alone. A row string of another length than ten is painted whole.
+// depend on its character alone. The yields, the showing of the window and the flush stay.
 void Fenster1::brute_draw_numbers(const StringArray& grid) {
   Graphics* g = canvasGraphicsGetter(RuntimeControlReference(this, "Canvas1"));
+  const Color background = RuntimeRGB(236, 236, 236);
+  const Color digits = RuntimeRGB(100, 0, 0);
   for (int i = 1; i <= 9; ++i) {
-    const std::string& row = Elem(grid, i);
-    char* painted = brute_painted.data() + (i - 1) * 9;
-    const bool usual = row.size() == 10;
+    const std::string& row = rowOf(grid, i);
+    BrutePaintedRow& painted = brute_painted[static_cast<std::size_t>(i - 1)];
+    const bool usual = row.size() == painted.cells.size();
+    if (usual && painted.known && std::equal(painted.cells.begin(), painted.cells.end(), row.begin())) {
+      RuntimeBackgroundTask();
+      continue;
+    }
     const long columns = static_cast<long>(row.size()) - 1;  // the pad is never drawn
     for (long c = 1; c <= columns; ++c) {
-      const char ch = row[static_cast<std::size_t>(c)];
-      if (usual) {
-        if (ch != 0 && painted[c - 1] == ch) continue;
-        painted[c - 1] = ch;
-      }
-      RuntimeShowWindow(this);
-      graphicsPenHeightSetter(g, 1);
-      graphicsPenWidthSetter(g, 1);
-      graphicsForeColorSetter(g, RuntimeRGB(236, 236, 236));
-      RuntimeGraphicsFillRect(g, static_cast<int>((c - 1) * 30 + 1), (i - 1) * 30 + 1, 29, 29);
-      if (ch >= '1' && ch <= '9') {
+      const std::size_t at = static_cast<std::size_t>(c);
+      const char ch = row[at];
+      if (usual && painted.known && painted.cells[at] == ch) continue;
+      // A cell that this search left without a digit is grey all over already: clearing it
+      // again would change no pixel, and a placement is the most frequent repaint.
+      const bool grey = painted.known && !isDigit(painted.cells[at]);
+      if (!grey) {
         RuntimeShowWindow(this);
         graphicsPenHeightSetter(g, 1);
         graphicsPenWidthSetter(g, 1);
-        graphicsForeColorSetter(g, RuntimeRGB(100, 0, 0));
-        RuntimeGraphicsDrawString(g, std::string_view(&row[static_cast<std::size_t>(c)], 1),
-                                  static_cast<int>((c - 1) * 30 + 11), i * 30 - 11, 0);
+        graphicsForeColorSetter(g, background);
+        RuntimeGraphicsFillRect(g, static_cast<int>((c - 1) * 30 + 1), (i - 1) * 30 + 1, 29, 29);
+      }
+      if (isDigit(ch)) {
+        RuntimeShowWindow(this);
+        graphicsPenHeightSetter(g, 1);
+        graphicsPenWidthSetter(g, 1);
+        graphicsForeColorSetter(g, digits);
+        RuntimeGraphicsDrawString(g, std::string_view(&row[at], 1), static_cast<int>((c - 1) * 30 + 11), i * 30 - 11, 0);
       }
       RuntimeShowWindow(this);
       RuntimeBackgroundTask();
     }
-    if (!usual) std::fill(painted, painted + 9, '\0');
+    painted.known = usual;
+    if (usual) std::copy(row.begin(), row.end(), painted.cells.begin());
     RuntimeBackgroundTask();
   }
   WindowForceUpdateFrontBuffer(this);
