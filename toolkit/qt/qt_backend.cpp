@@ -48,10 +48,10 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
     if (previousHandler) previousHandler(type, context, message);
     return;
   }
-  std::fprintf(stderr,
-               "bsudoku: Der Bildschirm ist nicht erreichbar (%s). Das Spiel braucht eine grafische "
-               "Oberfläche; ohne sie starten Sie es in einem virtuellen Bildschirm: xvfb-run -a bsudoku\n",
-               message.toLocal8Bit().constData());
+  // Qt has already said which display it tried; one line of advice follows.
+  std::fputs("bsudoku: Der Bildschirm ist nicht erreichbar. Das Spiel braucht eine grafische Oberfläche; "
+             "ohne sie starten Sie es in einem virtuellen Bildschirm: xvfb-run -a bsudoku\n",
+             stderr);
   std::_Exit(1);
 }
 
