@@ -233,4 +233,16 @@ TEST_F(SolverTest, EverySearchStartsWithAFullRepaint) {
   EXPECT_EQ(shown, fullRepaint(gridOf(kSolved)));
 }
 
+TEST_F(SolverTest, RowStringsOfOtherLengthsAreReadWithinBounds) {
+  // Only a damaged game could hold such rows; the search must stay inside them.
+  for (const char* odd : {"", "0", "0123", "012345678", "01234567891", "0000000000000000000000"}) {
+    SetUp();
+    setGrid(rowsOf(with(kSolved, 9, 9, '0')));
+    win().org[9] = odd;
+    win().feld[9] = odd;
+    solve();
+    EXPECT_EQ(win().org[9], odd);
+  }
+}
+
 }  // namespace
