@@ -9,7 +9,10 @@
 #include "toolkit/runtime.h"
 #include "window/layout.h"
 
-const char* const kAboutText =
+namespace {
+
+// Ten lines separated by carriage returns, with no line end after the last.
+constexpr const char* kAboutText =
     "\r"
     "Version: 1.3\r"
     "\r"
@@ -21,8 +24,6 @@ const char* const kAboutText =
     "\r"
     "BrovaneSudoku ist Freeware. Die Software wird so angeboten, wie sie ist, ohne jede Gewähr; für "
     "ihre Benutzung und die Folgen ihrer Benutzung wird keine Haftung übernommen.";
-
-namespace {
 
 namespace cp = control_property;
 

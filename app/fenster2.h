@@ -18,6 +18,3 @@ class Fenster2 final : public Window {
   // The OK button: hides the window and keeps it for the next About command.
   void BevelButton1_Action();
 };
-
-// The About text: ten lines separated by carriage returns, no line end after the last.
-extern const char* const kAboutText;

@@ -97,6 +97,33 @@ TEST(PropertyList, MalformedListsStopAtTheFirstEntryThatDoesNotFit) {
   }
 }
 
+TEST(PropertyList, EveryCutOfAListStopsAtTheLastWholeEntry) {
+  PropertyListBuilder b;
+  std::vector<std::size_t> ends;
+  b.text(0, "StaticText1");
+  ends.push_back(b.bytes().size());
+  b.integer(1, 0x80000000);
+  ends.push_back(b.bytes().size());
+  b.byte(11, 1);
+  ends.push_back(b.bytes().size());
+  b.text(25, "Über\rVersion: 1.3");
+  ends.push_back(b.bytes().size());
+  b.integer(30, 12);
+  ends.push_back(b.bytes().size());
+  const std::string& list = b.bytes();
+  for (std::size_t n = 0; n <= list.size(); ++n) {
+    const auto block = std::make_unique<char[]>(n);
+    std::copy(list.begin(), list.begin() + static_cast<std::ptrdiff_t>(n), block.get());
+    const auto d = DecodePropertyList(PropertyObjectKind::StaticText, std::string_view(block.get(), n));
+    std::size_t whole = 0;
+    while (whole < ends.size() && ends[whole] <= n) ++whole;
+    const std::size_t boundary = whole == 0 ? 0 : ends[whole - 1];
+    EXPECT_EQ(d.complete, n == boundary) << n;
+    EXPECT_EQ(d.stoppedAt, boundary) << n;
+    EXPECT_EQ(d.entries.size(), whole) << n;
+  }
+}
+
 TEST(PropertyList, NothingAfterTheStopIsApplied) {
   Canvas canvas;
   const std::string list = PropertyListBuilder().integer(12, 20).integer(38, 1).integer(13, 30).bytes();
