@@ -1,5 +1,7 @@
-// Process entry of the game: the Qt back end, the start sequence, the exit code.
+// Process entry of the game: the Qt back end, the command line, the start sequence, the exit code.
+#include <algorithm>
 #include <iostream>
+#include <vector>
 
 #include "app/startup.h"
 #include "toolkit/qt/display.h"
@@ -11,7 +13,14 @@ int main(int argc, char** argv) {
     std::cerr << *problem << '\n';
     return 1;
   }
+  // Qt takes its own options (-platform, -style, ...) out of argc and argv; the rest is ours.
   RuntimeInit(makeQtBackend(argc, argv));
-  Main();
+  const CommandLine line = ParseCommandLine(std::vector<std::string>(argv + std::min(argc, 1), argv + argc));
+  if (line.message) {
+    (line.exitCode == 0 ? std::cout : std::cerr) << *line.message;
+    RuntimeExit();
+    return line.exitCode;
+  }
+  Main(line.gameFile);
   return RuntimeExit();
 }

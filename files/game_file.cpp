@@ -150,20 +150,23 @@ bool Fenster1::AblageLaden_Action() {
   dialog.initialDirectory = documents();
   dialog.title = "Wähle eine BSUD-Datei";
   const std::optional<FolderItem> file = FolderItemDialogShowModal(dialog);
-  if (!file) return false;
+  if (file) load_game_file(*file);
+  return false;
+}
 
+void Fenster1::load_game_file(const FolderItem& file) {
   FileError error = FileError::Failed;
-  std::unique_ptr<TextInputStream> in = FolderItemOpenTextFile(*file, kMaxFileBytes, error);
+  std::unique_ptr<TextInputStream> in = FolderItemOpenTextFile(file, kMaxFileBytes, error);
   if (!in) {
-    reportLoadFailure(*file, openFailure(error));
-    return false;
+    reportLoadFailure(file, openFailure(error));
+    return;
   }
   std::array<std::string, 9> rows;
   const std::optional<std::string> malformed = readRows(*in, rows);
   TextInputStreamClose(*in);
   if (malformed) {
-    reportLoadFailure(*file, *malformed + "; eine Spieldatei hat 9 Zeilen aus je 10 Ziffern");
-    return false;
+    reportLoadFailure(file, *malformed + "; eine Spieldatei hat 9 Zeilen aus je 10 Ziffern");
+    return;
   }
 
   for (int row = 1; row <= 9; ++row) {
@@ -173,5 +176,4 @@ bool Fenster1::AblageLaden_Action() {
   edit_mode = false;
   controlEnabledSetter(RuntimeControlReference(this, "BevelButton14"), true);
   first_move();
-  return false;
 }

@@ -17,6 +17,8 @@
 #include "toolkit/types.h"
 #include "toolkit/window.h"
 
+struct FolderItem;
+
 using StringArray = std::vector<std::string>;
 
 class Fenster1 final : public Window {
@@ -85,6 +87,9 @@ class Fenster1 final : public Window {
   bool AblageLsen_Action();
   bool AblageSpeichern_Action();
   bool AblageLaden_Action();
+  // Loads a game file as "Laden" does once the file is chosen: checked whole, then play starts
+  // from it; a refused file is reported and changes nothing.
+  void load_game_file(const FolderItem& file);
   bool AblageberBSudoku_Action();
 
   // Control events.
