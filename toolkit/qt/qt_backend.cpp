@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -59,6 +60,26 @@ void applySettings(QPrinter& printer, const std::string& settings) {
   if (const auto layout = pageLayoutFromText(settings)) printer.setPageLayout(*layout);
 }
 
+// The application's icon, shown by every window: from the icon folders installed beside the
+// program (<prefix>/bin and <prefix>/share/icons), else from desktop/icons of the source tree
+// when the program runs from a build folder inside it, else from the desktop's icon theme.
+QIcon applicationIcon() {
+  const QString id = QStringLiteral("org.brovanesudoku.BrovaneSudoku");
+  const QString bin = QCoreApplication::applicationDirPath();
+  QIcon icon;
+  for (const int size : {48, 128, 256}) {
+    const QString n = QString::number(size);
+    for (const QString& path : {bin + "/../share/icons/hicolor/" + n + "x" + n + "/apps/" + id + ".png",
+                                bin + "/../desktop/icons/bsudoku-" + n + ".png"}) {
+      if (QFileInfo::exists(path)) {
+        icon.addFile(path, QSize(size, size));
+        break;
+      }
+    }
+  }
+  return icon.isNull() ? QIcon::fromTheme(id) : icon;
+}
+
 std::map<int, std::shared_ptr<const GlyphSet>>& glyphCache() {
   static std::map<int, std::shared_ptr<const GlyphSet>> cache;
   return cache;
@@ -74,6 +95,7 @@ QtBackend::QtBackend(int& argc, char** argv) {
   if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
   // The game decides when the run ends (the quit command, closing the main window).
   QApplication::setQuitOnLastWindowClosed(false);
+  QApplication::setWindowIcon(applicationIcon());
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   translator_ = std::make_unique<QTranslator>();
   if (translator_->load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
