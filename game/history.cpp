@@ -67,6 +67,7 @@ bool Fenster1::AblageNeuesSpiel_Action() {
   check_lines_and_rows();
   check_trios();
   controlEnabledSetter(RuntimeControlReference(this, "BevelButton14"), true);
+  controlEnabledSetter(RuntimeControlReference(this, "BevelButton11"), false);  // entry mode takes no trial
   input_field("");
   return false;
 }
