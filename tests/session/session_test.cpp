@@ -80,6 +80,20 @@ TEST_F(SessionTest, RandomSequencesKeepTheGameConsistent) {
               reached.moves, reached.undos, reached.solves, reached.wins, reached.contradictions, reached.refusedFiles);
 }
 
+// Faults the random sequences found, kept as fixed sequences.
+TEST_F(SessionTest, NehmenStaysEnabledIntoANewGame) {
+  // A tested trial, then a new game: "Nehmen" must not take the old trial in entry mode, which
+  // would leave no cell selected, so that Tab selects a row that does not exist.
+  EXPECT_TRUE(passes({{Kind::Press, {}, 14, 0},
+                      {Kind::Click, {}, 55, 172},
+                      {Kind::PressEnabled, {}, 0, 0},
+                      {Kind::Press, {}, 10, 0},
+                      {Kind::Menu, "AblageNeuesSpiel", 0, 0},
+                      {Kind::Press, {}, 11, 0},
+                      {Kind::Key, "\t", 0, 0}},
+                     "new game after a tested trial"));
+}
+
 // The checks themselves: each corruption of a sound game is seen.
 TEST_F(SessionTest, TheChecksSeeEveryKindOfCorruption) {
   const std::vector<std::pair<const char*, std::function<void(Fenster1&)>>> corruptions = {
