@@ -6,6 +6,7 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <random>
 
@@ -177,6 +178,7 @@ struct Game {
   HeadlessBackend* backend;
   Fenster1* w;
   std::string folder;
+  std::optional<std::string> savedTo;  // the file the save dialog of this event answered with
 };
 
 // Scripts the answer of the dialog that the item opens, if any; false when the item must not
@@ -190,7 +192,8 @@ bool scriptAnswer(Game& g, const std::string& item, int answer) {
   if (item == "AblageNeuesSpiel") b.msgBoxAnswers.push_back(answer % 3 == 0 ? 1 : 2);
   if (item == "AblageLaden") b.fileAnswers.push_back(path(kLoadAnswers[static_cast<std::size_t>(answer) % kLoadAnswers.size()]));
   if (item == "AblageSpeichern") {
-    b.fileAnswers.push_back(path(kSaveAnswers[static_cast<std::size_t>(answer) % kSaveAnswers.size()]));
+    g.savedTo = path(kSaveAnswers[static_cast<std::size_t>(answer) % kSaveAnswers.size()]);
+    b.fileAnswers.push_back(g.savedTo);
   }
   if (item == "AblageSeiteeinrichten") {
     b.pageSetupAnswers.push_back(answer % 2 == 0 ? std::optional<std::string>("Querformat") : std::nullopt);
@@ -281,6 +284,22 @@ void count(Reached& reached, const Fenster1& w, const HeadlessBackend& b, int co
   }
 }
 
+// A save that reported no failure wrote the committed grid: nine rows, each ended by a carriage
+// return, and nothing else.
+std::optional<std::string> badSave(const Game& g, Reached* reached) {
+  if (!g.savedTo) return std::nullopt;
+  for (const auto& m : g.backend->messages) {
+    if (startsWith(m.text, "Das Spiel kann nicht")) return std::nullopt;
+  }
+  std::ifstream in(*g.savedTo, std::ios::binary);
+  const std::string written((std::istreambuf_iterator<char>(in)), {});
+  std::string expected;
+  for (int r = 1; r <= 9; ++r) expected += g.w->org[static_cast<std::size_t>(r)] + "\r";
+  if (written != expected) return "the saved file holds \"" + written + "\", not the committed grid";
+  if (reached != nullptr) ++reached->saves;
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<std::string> violation(Fenster1& w, const HeadlessBackend& backend, const Rows* staleFeld) {
@@ -338,7 +357,7 @@ std::optional<std::string> violation(Fenster1& w, const HeadlessBackend& backend
 std::optional<Failure> replay(const std::vector<Event>& events, const std::string& folder, Reached* reached) {
   writePool(folder);
   auto owned = std::make_unique<HeadlessBackend>();
-  Game g{owned.get(), nullptr, folder};
+  Game g{owned.get(), nullptr, folder, std::nullopt};
   RuntimeInit(std::move(owned));
   g.w = &Fenster1::instance();
   std::optional<Rows> stale;
@@ -363,7 +382,10 @@ std::optional<Failure> replay(const std::vector<Event>& events, const std::strin
       failure = Failure{i, "a command that asks did not open its dialog"};
     } else if (toolkit::quitRequested()) {
       failure = Failure{i, "the game quit"};
+    } else if (auto bad = badSave(g, reached)) {
+      failure = Failure{i, *bad};
     }
+    g.savedTo.reset();
     // What the back end recorded is checked; keep it from growing over the session.
     g.backend->messages.clear();
     g.backend->fileDialogs.clear();
@@ -401,6 +423,17 @@ std::vector<Event> shrink(std::vector<Event> events, const std::string& folder) 
   return events;
 }
 
+// The answer that an event's dialog gets, for a report.
+std::string answerText(const std::string& item, int answer) {
+  const auto file = [](const std::optional<std::string>& name) { return name ? ", answered " + *name : ", cancelled"; };
+  const auto a = static_cast<std::size_t>(answer);
+  if (item == "AblageNeuesSpiel") return answer % 3 == 0 ? ", answered OK" : ", cancelled";
+  if (item == "AblageLaden") return file(kLoadAnswers[a % kLoadAnswers.size()]);
+  if (item == "AblageSpeichern") return file(kSaveAnswers[a % kSaveAnswers.size()]);
+  if (item == "AblageSeiteeinrichten" || item == "AblageDrucken") return answer % 2 == 0 ? ", answered OK" : ", cancelled";
+  return "";
+}
+
 std::string describe(const Event& e) {
   const auto quotedKey = [](const std::string& k) {
     std::string s = "\"";
@@ -420,8 +453,8 @@ std::string describe(const Event& e) {
     case Kind::Move: return "move (" + std::to_string(e.a) + ", " + std::to_string(e.b) + ")";
     case Kind::Press: return "press BevelButton" + std::to_string(e.a);
     case Kind::PressEnabled: return "press enabled button #" + std::to_string(e.a);
-    case Kind::Menu: return "menu " + e.text + " (answer " + std::to_string(e.a) + ")";
-    case Kind::CommandKey: return "Ctrl+" + e.text + " (answer " + std::to_string(e.a) + ")";
+    case Kind::Menu: return "menu " + e.text + answerText(e.text, e.a);
+    case Kind::CommandKey: return "Ctrl+" + e.text + answerText(itemOfLetter(e.text[0]), e.a);
   }
   return "?";
 }

@@ -58,6 +58,7 @@ struct Reached {
   long wins = 0;            // the congratulation
   long contradictions = 0;  // a contradiction reported
   long refusedFiles = 0;    // a file refused or a save that failed, with its message
+  long saves = 0;           // a saved file checked against the committed grid
 };
 
 // Replays the events on a fresh game with a fresh pool of files in `folder` and checks the

@@ -75,9 +75,11 @@ TEST_F(SessionTest, RandomSequencesKeepTheGameConsistent) {
     EXPECT_GT(reached.wins, 0);
     EXPECT_GT(reached.contradictions, 0);
     EXPECT_GT(reached.refusedFiles, 0);
+    EXPECT_GT(reached.saves, 0);
   }
-  std::printf("reached: %ld moves, %ld undos, %ld solves, %ld wins, %ld contradictions, %ld refused files\n",
-              reached.moves, reached.undos, reached.solves, reached.wins, reached.contradictions, reached.refusedFiles);
+  std::printf("reached: %ld moves, %ld undos, %ld solves, %ld wins, %ld contradictions, %ld refused files, %ld saves\n",
+              reached.moves, reached.undos, reached.solves, reached.wins, reached.contradictions, reached.refusedFiles,
+              reached.saves);
 }
 
 // Faults the random sequences found, kept as fixed sequences.
