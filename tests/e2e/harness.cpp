@@ -6,11 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <map>
+#include <set>
 #include <sstream>
 #include <thread>
 
@@ -33,6 +36,15 @@ std::optional<std::string> missingTools() {
   return std::nullopt;
 }
 
+bool waitFor(const std::function<bool()>& done, double seconds) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (!done()) {
+    if (std::chrono::steady_clock::now() >= until) return false;
+    sleepFor(0.05);
+  }
+  return true;
+}
+
 std::string run(const std::string& command, bool* ok) {
   std::string out;
   FILE* p = popen(command.c_str(), "r");
@@ -50,7 +62,7 @@ std::string run(const std::string& command, bool* ok) {
 
 // ---- VirtualDisplay -------------------------------------------------------------------------
 
-VirtualDisplay::VirtualDisplay() {
+VirtualDisplay::VirtualDisplay(int width, int height) {
   int fds[2];
   if (pipe(fds) != 0) return;
   pid_ = fork();
@@ -60,7 +72,8 @@ VirtualDisplay::VirtualDisplay() {
     dup2(devnull, STDOUT_FILENO);
     dup2(devnull, STDERR_FILENO);
     const std::string fd = std::to_string(fds[1]);
-    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "800x600x24", "-nolisten", "tcp", nullptr);
+    const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
+    execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", screen.c_str(), "-nolisten", "tcp", nullptr);
     _exit(127);
   }
   close(fds[1]);
@@ -98,17 +111,29 @@ QImage VirtualDisplay::screenshot() const {
 
 // ---- App ------------------------------------------------------------------------------------
 
-App::App(const VirtualDisplay& display, const std::vector<std::string>& args) : display_(display) {
+App::App(const VirtualDisplay& display, const AppOptions& options) : display_(display) {
+  char home[] = "/tmp/bsudoku-home-XXXXXX";
+  if (mkdtemp(home) != nullptr) home_ = home;
   pid_ = fork();
   if (pid_ == 0) {
     setenv("DISPLAY", display.name().c_str(), 1);
     setenv("QT_QPA_PLATFORM", "xcb", 1);
+    setenv("HOME", home_.c_str(), 1);
+    setenv("XDG_RUNTIME_DIR", home_.c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (home_ + "/.config").c_str(), 1);
     unsetenv("WAYLAND_DISPLAY");
-    unsetenv("QT_SCALE_FACTOR");
+    unsetenv("QT_SCREEN_SCALE_FACTORS");
+    unsetenv("QT_AUTO_SCREEN_SCALE_FACTOR");
+    if (options.scale == 1) {
+      unsetenv("QT_SCALE_FACTOR");
+    } else {
+      setenv("QT_SCALE_FACTOR", std::to_string(options.scale).c_str(), 1);
+    }
+    if (!options.workingDirectory.empty() && chdir(options.workingDirectory.c_str()) != 0) _exit(126);
     std::vector<char*> argv;
     std::string binary = BSUDOKU_BINARY;
     argv.push_back(binary.data());
-    std::vector<std::string> copy = args;
+    std::vector<std::string> copy = options.args;
     for (auto& a : copy) argv.push_back(a.data());
     argv.push_back(nullptr);
     execv(binary.c_str(), argv.data());
@@ -121,19 +146,51 @@ App::~App() {
     kill(pid_, SIGKILL);
     waitpid(pid_, nullptr, 0);
   }
+  std::error_code ec;
+  if (!home_.empty()) std::filesystem::remove_all(home_, ec);
+}
+
+std::vector<unsigned long> App::windows() const {
+  std::istringstream ids(display_.run("xdotool search --onlyvisible --pid " + std::to_string(pid_) + " 2>/dev/null"));
+  std::vector<unsigned long> found;
+  unsigned long id = 0;
+  while (ids >> id) found.push_back(id);
+  return found;
 }
 
 unsigned long App::waitForWindow(const std::string& title, double seconds) const {
-  const auto until = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
-  while (std::chrono::steady_clock::now() < until) {
-    std::istringstream ids(display_.run("xdotool search --onlyvisible --pid " + std::to_string(pid_) + " 2>/dev/null"));
-    unsigned long id = 0;
-    while (ids >> id) {
-      if (this->title(id) == title) return id;
-    }
-    sleepFor(0.1);
-  }
-  return 0;
+  unsigned long found = 0;
+  waitFor(
+      [&] {
+        for (const unsigned long id : windows()) {
+          if (this->title(id) == title) found = id;
+        }
+        return found != 0;
+      },
+      seconds);
+  return found;
+}
+
+unsigned long App::waitForOtherWindow(unsigned long except, double seconds) const {
+  unsigned long found = 0;
+  waitFor(
+      [&] {
+        for (const unsigned long id : windows()) {
+          if (id != except) found = id;
+        }
+        return found != 0;
+      },
+      seconds);
+  return found;
+}
+
+bool App::waitUntilGone(unsigned long window, double seconds) const {
+  return waitFor(
+      [&] {
+        const auto ids = windows();
+        return std::find(ids.begin(), ids.end(), window) == ids.end();
+      },
+      seconds);
 }
 
 std::string App::title(unsigned long window) const {
@@ -158,6 +215,13 @@ void App::keys(unsigned long window, const std::string& keyList) const {
   display_.run("xdotool windowfocus --sync " + w + " key --delay 30 " + keyList);
 }
 
+void App::type(unsigned long window, const std::string& text) const {
+  std::string quoted = "'";
+  for (const char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  quoted += "'";
+  display_.run("xdotool windowfocus --sync " + std::to_string(window) + " type --delay 30 " + quoted);
+}
+
 void App::click(int screenX, int screenY) const {
   display_.run("xdotool mousemove --sync " + std::to_string(screenX) + " " + std::to_string(screenY) + " click 1");
 }
@@ -179,25 +243,34 @@ std::optional<int> App::waitForExit(double seconds) {
 
 // ---- Board ----------------------------------------------------------------------------------
 
-Board::Board(QImage shot, const Rect& window, int contentHeight)
-    : shot_(std::move(shot)), left_(window.x), top_(window.y + window.height - contentHeight) {}
+Board::Board(QImage shot, const Content& content) : shot_(std::move(shot)), at_(content) {}
 
-QRgb Board::content(int x, int y) const {
-  const int sx = left_ + x;
-  const int sy = top_ + y;
-  if (!shot_.valid(sx, sy)) return qRgb(255, 255, 255);
-  return shot_.pixel(sx, sy) | 0xFF000000u;
+QRgb Board::device(int x, int y) const {
+  if (!shot_.valid(x, y)) return qRgb(255, 255, 255);
+  return shot_.pixel(x, y) | 0xFF000000u;
 }
 
+QRgb Board::content(int x, int y) const { return device(at_.left + x * at_.scale, at_.top + y * at_.scale); }
+
+QRgb Board::boardDevice(int x, int y) const {
+  return device(at_.left + 20 * at_.scale + x, at_.top + 30 * at_.scale + y);
+}
+
+namespace {
+
+bool isBackground(QRgb c) { return c == qRgb(236, 236, 236) || c == qRgb(255, 255, 255); }
+
+}  // namespace
+
 std::optional<QRgb> Board::digitColor(int row, int column) const {
-  const int x0 = (column - 1) * 30;
-  const int y0 = (row - 1) * 30;
+  const int s = at_.scale;
+  const int x0 = (column - 1) * 30 * s;
+  const int y0 = (row - 1) * 30 * s;
   std::map<QRgb, int> counts;
-  for (int y = y0 + 2; y <= y0 + 28; ++y) {
-    for (int x = x0 + 2; x <= x0 + 28; ++x) {
-      const QRgb c = board(x, y);
-      if (c == qRgb(236, 236, 236) || c == qRgb(255, 255, 255)) continue;
-      ++counts[c];
+  for (int y = y0 + 2 * s; y < y0 + 29 * s; ++y) {
+    for (int x = x0 + 2 * s; x < x0 + 29 * s; ++x) {
+      const QRgb c = boardDevice(x, y);
+      if (!isBackground(c)) ++counts[c];
     }
   }
   std::optional<QRgb> best;
@@ -209,6 +282,65 @@ std::optional<QRgb> Board::digitColor(int row, int column) const {
     }
   }
   return best;
+}
+
+std::string Board::cells() const {
+  static const std::map<QRgb, char> kRoles = {{qRgb(0, 0, 0), 'k'},
+                                              {qRgb(0, 0, 255), 'b'},
+                                              {qRgb(0, 127, 0), 'g'},
+                                              {qRgb(100, 0, 0), 'r'}};
+  std::string out;
+  for (int r = 1; r <= 9; ++r) {
+    for (int c = 1; c <= 9; ++c) {
+      const auto colour = digitColor(r, c);
+      if (!colour) {
+        out += '.';
+      } else {
+        const auto role = kRoles.find(*colour);
+        out += role == kRoles.end() ? '?' : role->second;
+      }
+    }
+  }
+  return out;
+}
+
+std::string Board::glyph(int row, int column) const {
+  const int s = at_.scale;
+  const int x0 = (column - 1) * 30 * s;
+  const int y0 = (row - 1) * 30 * s;
+  std::string shape;
+  for (int y = y0 + 2 * s; y < y0 + 29 * s; ++y) {
+    for (int x = x0 + 2 * s; x < x0 + 29 * s; ++x) shape += isBackground(boardDevice(x, y)) ? '.' : '#';
+  }
+  return shape;
+}
+
+std::optional<std::string> digitsDiffer(const Board& board, const std::string& digits) {
+  std::map<char, std::string> shapeOfDigit;
+  std::map<std::string, char> digitOfShape;
+  for (int i = 0; i < 81 && i < static_cast<int>(digits.size()); ++i) {
+    const int row = i / 9 + 1, column = i % 9 + 1;
+    const std::string where = "row " + std::to_string(row) + " column " + std::to_string(column);
+    const std::string shape = board.glyph(row, column);
+    const bool blank = shape.find('#') == std::string::npos;
+    const char d = digits[static_cast<std::size_t>(i)];
+    if (d == '0' || d == '.') {
+      if (!blank) return where + " should be empty";
+      continue;
+    }
+    if (blank) return where + " should show " + std::string(1, d);
+    const auto known = shapeOfDigit.find(d);
+    if (known != shapeOfDigit.end() && known->second != shape) {
+      return where + " shows another shape than the other " + std::string(1, d) + "s";
+    }
+    const auto other = digitOfShape.find(shape);
+    if (other != digitOfShape.end() && other->second != d) {
+      return where + " shows the shape of " + std::string(1, other->second) + ", not " + std::string(1, d);
+    }
+    shapeOfDigit[d] = shape;
+    digitOfShape[shape] = d;
+  }
+  return std::nullopt;
 }
 
 int Board::darkPixels(int x, int y, int width, int height, int gray) const {

@@ -17,8 +17,9 @@ TEST(EndToEnd, StartsWithTheBoardAndButtonsAndQuitsWithCtrlQ) {
   EXPECT_GT(g.height, 387);  // the content area and the menu bar above it
 
   // The first frame may reach the screen a moment after the window is mapped.
-  e2e::Board board(display.screenshot(), g);
-  for (int tries = 0; tries < 50 && !e2e::isBlack(board.board(0, 0)); ++tries) board = e2e::Board(display.screenshot(), g);
+  const e2e::Content at = e2e::Content::of(g);
+  e2e::Board board(display.screenshot(), at);
+  for (int tries = 0; tries < 50 && !e2e::isBlack(board.board(0, 0)); ++tries) board = e2e::Board(display.screenshot(), at);
   // The grid's black lines start at content (20, 30): ten vertical and ten horizontal ones.
   for (int i = 0; i <= 9; ++i) {
     EXPECT_TRUE(e2e::isBlack(board.board(30 * i, 45))) << "vertical line " << i;

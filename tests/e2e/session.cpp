@@ -1,0 +1,69 @@
+// The fixture of the end-to-end game tests.
+#include "session.h"
+
+namespace e2e {
+
+std::string gameFile(const std::string& cells) {
+  std::string file;
+  for (int r = 0; r < 9; ++r) {
+    std::string row = "0" + cells.substr(static_cast<std::size_t>(r) * 9, 9);
+    for (char& c : row) c = c == '.' ? '0' : c;
+    file += row + "\r";
+  }
+  return file;
+}
+
+std::string recolour(std::string cells, const std::string& from, char to) {
+  for (char& c : cells) c = from.find(c) == std::string::npos ? c : to;
+  return cells;
+}
+
+void Session::SetUp() {
+  if (const auto missing = missingTools()) GTEST_SKIP() << *missing;
+}
+
+void Session::start(const AppOptions& options, int screenWidth, int screenHeight) {
+  this->screenWidth = screenWidth;
+  this->screenHeight = screenHeight;
+  display = std::make_unique<VirtualDisplay>(screenWidth, screenHeight);
+  ASSERT_TRUE(display->ok()) << "Xvfb did not start";
+  app = std::make_unique<App>(*display, options);
+  window = app->waitForWindow("BrovaneSudoku");
+  ASSERT_NE(window, 0u) << "no window titled BrovaneSudoku appeared";
+  at = Content::of(app->geometry(window), options.scale);
+  // The first frame may reach the screen a moment after the window is mapped.
+  ASSERT_TRUE(waitFor([&] { return isBlack(shot().board(0, 0)); }, 20)) << "the board was not drawn";
+}
+
+std::string Session::waitForCells(const std::function<bool(const std::string&)>& done, double seconds) const {
+  std::string cells;
+  waitFor(
+      [&] {
+        cells = shot().cells();
+        return done(cells);
+      },
+      seconds);
+  return cells;
+}
+
+void Session::click(QPoint screen) const {
+  // The windows sit at the top left of the screen; its bottom-right corner is clear of them.
+  display->run("xdotool mousemove --sync " + std::to_string(screen.x()) + " " + std::to_string(screen.y()) +
+               " click 1 mousemove " + std::to_string(screenWidth - 1) + " " + std::to_string(screenHeight - 1));
+}
+
+void Session::answer(unsigned long box, const std::string& keyList) const {
+  app->keys(box, keyList);
+  EXPECT_TRUE(app->waitUntilGone(box)) << "the message box stayed after " << keyList;
+}
+
+void Session::typePuzzle(const std::string& cells) const {
+  std::string list;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    if (cells[i] >= '1' && cells[i] <= '9') list += std::string(1, cells[i]) + " ";
+    if (i + 1 < cells.size()) list += "Tab ";
+  }
+  keys(list);
+}
+
+}  // namespace e2e
