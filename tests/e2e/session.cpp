@@ -1,6 +1,11 @@
 // The fixture of the end-to-end game tests.
 #include "session.h"
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
 namespace e2e {
 
 std::string gameFile(const std::string& cells) {
@@ -20,6 +25,27 @@ std::string recolour(std::string cells, const std::string& from, char to) {
 
 void Session::SetUp() {
   if (const auto missing = missingTools()) GTEST_SKIP() << *missing;
+}
+
+void Session::TearDown() {
+  app.reset();
+  display.reset();
+  std::error_code ec;
+  if (!folder_.empty()) std::filesystem::remove_all(folder_, ec);
+}
+
+const std::string& Session::folder() {
+  if (folder_.empty()) {
+    char name[] = "/tmp/bsudoku-e2e-XXXXXX";
+    if (mkdtemp(name) != nullptr) folder_ = name;
+  }
+  return folder_;
+}
+
+std::string Session::writeFile(const std::string& name, const std::string& contents) {
+  const std::string path = folder() + "/" + name;
+  std::ofstream(path, std::ios::binary) << contents;
+  return path;
 }
 
 void Session::start(const AppOptions& options, int screenWidth, int screenHeight) {

@@ -22,6 +22,11 @@ std::string gameFile(const std::string& cells);
 class Session : public ::testing::Test {
  protected:
   void SetUp() override;
+  void TearDown() override;
+
+  // A folder of the test's own, removed at its end; the file written into it.
+  const std::string& folder();
+  std::string writeFile(const std::string& name, const std::string& contents);
 
   // Starts the program and waits for its main window (a failed assertion when none appears).
   void start(const AppOptions& options = {}, int screenWidth = 800, int screenHeight = 600);
@@ -48,6 +53,9 @@ class Session : public ::testing::Test {
   unsigned long window = 0;
   Content at;
   int screenWidth = 0, screenHeight = 0;
+
+ private:
+  std::string folder_;
 };
 
 // The cells, with every digit of the roles in `from` shown in the role `to`.
