@@ -2,6 +2,7 @@
 // share for each control they create.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
