@@ -54,8 +54,16 @@ void Session::start(const AppOptions& options, int screenWidth, int screenHeight
   display = std::make_unique<VirtualDisplay>(screenWidth, screenHeight);
   ASSERT_TRUE(display->ok()) << "Xvfb did not start";
   app = std::make_unique<App>(*display, options);
-  window = app->waitForWindow("BrovaneSudoku");
-  ASSERT_NE(window, 0u) << "no window titled BrovaneSudoku appeared";
+  // A message box at start carries the same title; the main window is the one 313 pixels wide.
+  waitFor(
+      [&] {
+        for (const unsigned long id : app->windows()) {
+          if (app->title(id) == "BrovaneSudoku" && app->geometry(id).width == 313 * options.scale) window = id;
+        }
+        return window != 0;
+      },
+      20);
+  ASSERT_NE(window, 0u) << "no main window titled BrovaneSudoku appeared";
   at = Content::of(app->geometry(window), options.scale);
   // The first frame may reach the screen a moment after the window is mapped.
   ASSERT_TRUE(waitFor([&] { return isBlack(shot().board(0, 0)); }, 20)) << "the board was not drawn";
