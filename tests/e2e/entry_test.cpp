@@ -44,7 +44,7 @@ TEST_F(Entry, MouseAndDigitButtonsEnterTheSameGivens) {
   start();
   for (std::size_t i = 0; i < 81; ++i) {
     if (kPuzzle[i] == '.') continue;
-    click(at.cell(static_cast<int>(i / 9) + 1, static_cast<int>(i % 9) + 1));
+    selectCell(static_cast<int>(i / 9) + 1, static_cast<int>(i % 9) + 1);
     click(at.digitButton(kPuzzle[i] - '0'));
   }
   // A click on a cell repaints the board in black first, so only the last given is still blue.
@@ -54,7 +54,7 @@ TEST_F(Entry, MouseAndDigitButtonsEnterTheSameGivens) {
   EXPECT_EQ(digitsDiffer(shot(), kPuzzle), std::nullopt);
 
   // A digit that the cell cannot take is not offered: 1 is already in row 1.
-  click(at.cell(1, 1));
+  selectCell(1, 1);
   click(at.digitButton(1));
   click(at.digitButton(5));
   expected = recolour(expected, "b", 'k');

@@ -13,7 +13,7 @@ class Play : public Session {
   // the board after Test.
   std::string trialAndTest(std::size_t cell, const std::string& before) {
     const int row = static_cast<int>(cell / 9) + 1, column = static_cast<int>(cell % 9) + 1;
-    click(at.cell(row, column));
+    selectCell(row, column);
     click(at.digitButton(kSolution[cell] - '0'));
     // With a cell selected already, the click first repaints the board from the working grid,
     // all in black.

@@ -86,6 +86,15 @@ void Session::click(QPoint screen) const {
                " click 1 mousemove " + std::to_string(screenWidth - 1) + " " + std::to_string(screenHeight - 1));
 }
 
+void Session::selectCell(int row, int column) const {
+  const auto framed = [&] { return shot().board((column - 1) * 30 + 1, (row - 1) * 30 + 15) == qRgb(0, 0, 240); };
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    click(at.cell(row, column));
+    if (waitFor(framed, 5)) return;
+  }
+  ADD_FAILURE() << "cell " << row << "," << column << " was not framed";
+}
+
 void Session::answer(unsigned long box, const std::string& keyList) const {
   app->keys(box, keyList);
   EXPECT_TRUE(app->waitUntilGone(box)) << "the message box stayed after " << keyList;

@@ -41,6 +41,9 @@ class Session : public ::testing::Test {
   void keys(const std::string& keyList) const { app->keys(window, keyList); }
   // Clicks, then moves the pointer off the window, so that no tooltip covers the board.
   void click(QPoint screen) const;
+  // Clicks the cell and waits until its selection frame is drawn; a click that the busy
+  // program did not take (a tooltip in the way) is repeated once.
+  void selectCell(int row, int column) const;
   // A message box or dialog of the program (a window other than the main window).
   unsigned long waitForDialog(double seconds = 20) const { return app->waitForOtherWindow(window, seconds); }
   // Answers the message box with a key list and waits for it to go.
