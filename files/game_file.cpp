@@ -175,5 +175,8 @@ void Fenster1::load_game_file(const FolderItem& file) {
   }
   edit_mode = false;
   controlEnabledSetter(RuntimeControlReference(this, "BevelButton14"), true);
+  // A trial tested before the load belongs to the old game: taking it now would log a move
+  // that is not on the board.
+  controlEnabledSetter(RuntimeControlReference(this, "BevelButton11"), false);
   first_move();
 }

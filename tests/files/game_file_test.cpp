@@ -122,6 +122,23 @@ TEST_F(GameFileTest, SavedGameLoadsBackAndPlayStartsAtOnce) {
   EXPECT_EQ(editTextGetter(control("EditField1")), "1. Zug\r") << "the old log lines stay";
 }
 
+TEST_F(GameFileTest, TrialTestedBeforeALoadCannotBeTakenAfterIt) {
+  startGame();
+  const std::string file = path("Bsudoku.BSUD");
+  save(file);
+  win().Canvas1_MouseDown(65, 5);  // row 1, column 3: an open cell
+  int digit = 1;
+  while (digit <= 9 && !enabled("BevelButton" + std::to_string(digit))) ++digit;
+  ASSERT_LE(digit, 9);
+  win().put_probe_into_field(digit);
+  win().BevelButton10_Action();
+  ASSERT_TRUE(enabled("BevelButton11"));
+
+  load(file);
+  EXPECT_FALSE(enabled("BevelButton11")) << "Nehmen would log the old game's trial as a move";
+  EXPECT_EQ(win().Undo_Counter, 1);
+}
+
 TEST_F(GameFileTest, GivensSavedInEntryModeAreCompletedOnLoad) {
   std::vector<std::string> givens = kSolved;
   givens[0] = "023456789";
