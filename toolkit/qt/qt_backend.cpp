@@ -27,7 +27,9 @@
 #include <map>
 
 #include "toolkit/controls.h"
+#include "toolkit/events.h"
 #include "toolkit/qt/font_glyphs.h"
+#include "toolkit/qt/outside_quit.h"
 #include "toolkit/qt/page_layout_text.h"
 #include "toolkit/qt/print_job.h"
 #include "toolkit/qt/window_peer.h"
@@ -95,6 +97,7 @@ QtBackend::QtBackend(int& argc, char** argv) {
   if (QStyle* fusion = QStyleFactory::create("Fusion")) QApplication::setStyle(fusion);
   // The game decides when the run ends (the quit command, closing the main window).
   QApplication::setQuitOnLastWindowClosed(false);
+  outsideQuit_ = std::make_unique<OutsideQuit>([this] { quitFromOutside(); }, [this] { return mainWidget(); });
   QApplication::setWindowIcon(applicationIcon());
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
   translator_ = std::make_unique<QTranslator>();
@@ -106,6 +109,7 @@ QtBackend::QtBackend(int& argc, char** argv) {
 }
 
 QtBackend::~QtBackend() {
+  outsideQuit_.reset();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QCoreApplication::removeTranslator(translator_.get());
   translator_.reset();
@@ -180,6 +184,19 @@ void QtBackend::closeModalDialogs() {
   }
 }
 
+void QtBackend::quitFromOutside() {
+  closeModalDialogs();
+  toolkit::requestQuit();
+}
+
+QWidget* QtBackend::mainWidget() const {
+  Window* main = toolkit::detail::mainWindow();
+  for (QtWindowPeer* peer : peers_) {
+    if (&peer->window() == main) return peer->widget();
+  }
+  return nullptr;
+}
+
 QWidget* QtBackend::dialogParent() const {
   if (QWidget* active = QApplication::activeWindow()) return active;
   Window* main = toolkit::detail::mainWindow();
@@ -194,6 +211,7 @@ QWidget* QtBackend::dialogParent() const {
 void QtBackend::beep() { QApplication::beep(); }
 
 void QtBackend::msgBox(const std::string& text) {
+  if (toolkit::quitRequested()) return;  // the run is ending: no dialog may hold it up
   Window* main = toolkit::detail::mainWindow();
   QMessageBox box(QMessageBox::Information, main ? qstr(main->title) : QString(), qstr(text), QMessageBox::Ok,
                   dialogParent());
@@ -201,6 +219,7 @@ void QtBackend::msgBox(const std::string& text) {
 }
 
 int QtBackend::msgBoxButtons(const std::string& text, int buttons, const std::string& title) {
+  if (toolkit::quitRequested()) return 2;
   // The buttons code: its low four bits choose the set of buttons, the next three the icon,
   // bits 8 and 9 which button is the default. Each button answers with its own number.
   struct Choice {
@@ -246,6 +265,7 @@ void QtBackend::unhandledException(const std::string& what) {
 // ---- Dialogs --------------------------------------------------------------------------------
 
 std::optional<std::string> QtBackend::fileDialog(const FileDialogRequest& request) {
+  if (toolkit::quitRequested()) return std::nullopt;
   QFileDialog dialog(dialogParent(), qstr(request.title));
   // Qt's own dialog: the same everywhere, and it takes a typed path.
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
@@ -267,6 +287,7 @@ std::optional<std::string> QtBackend::fileDialog(const FileDialogRequest& reques
 }
 
 bool QtBackend::pageSetupDialog(PrinterSetup& setup) {
+  if (toolkit::quitRequested()) return false;
   QPrinter printer(QPrinter::HighResolution);
   applySettings(printer, setup.settings);
   QPageSetupDialog dialog(&printer, dialogParent());
@@ -276,6 +297,7 @@ bool QtBackend::pageSetupDialog(PrinterSetup& setup) {
 }
 
 std::unique_ptr<PrintJob> QtBackend::printDialog(PrinterSetup* setup) {
+  if (toolkit::quitRequested()) return nullptr;
   auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
   if (setup != nullptr) applySettings(*printer, setup->settings);
   if (pdfPath_) {

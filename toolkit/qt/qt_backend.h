@@ -16,6 +16,7 @@ class QApplication;
 class QTranslator;
 class QWidget;
 class QtWindowPeer;
+class OutsideQuit;
 
 class QtBackend final : public Backend {
  public:
@@ -49,15 +50,21 @@ class QtBackend final : public Backend {
   void destroyWindowSoon(Window* window);
   // Closes every modal dialog that is open, so that a quit is not held up by one.
   void closeModalDialogs();
+  // A quit that does not come from the game's own commands (a signal, a blocked close): the open
+  // dialogs close, and a running handler unwinds.
+  void quitFromOutside();
 
  private:
   // The top-level widget that dialogs belong to: the active window's, or the main window's.
   QWidget* dialogParent() const;
   // Presents the canvases that changed, on return to the event loop.
   void presentAll();
+  // The main window's widget, or nullptr before it exists.
+  QWidget* mainWidget() const;
 
   std::unique_ptr<QApplication> app_;
   std::unique_ptr<QTranslator> translator_;
+  std::unique_ptr<OutsideQuit> outsideQuit_;
   std::vector<QtWindowPeer*> peers_;
   long long frames_ = 0;
   std::chrono::steady_clock::time_point lastFrame_{};
