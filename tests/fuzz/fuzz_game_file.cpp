@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "model/fenster1.h"
+#include "tests/support/expected_sets.h"
 #include "toolkit/events.h"
 #include "toolkit/headless/headless_backend.h"
 #include "toolkit/runtime.h"
@@ -117,21 +118,10 @@ bool startsWith(const std::string& s, const std::string& prefix) { return s.comp
 // The missing-digit sets and box contents, computed from the grid afresh.
 void requireSetsCurrent(const Fenster1& w) {
   for (int i = 1; i <= 9; ++i) {
-    const auto at = [&](int r, int c) { return w.feld[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]; };
-    std::string row, column, box, missingRow, missingColumn, missingBox;
-    const int top = 3 * ((i - 1) / 3) + 1, left = 3 * ((i - 1) % 3) + 1;
-    for (int k = 0; k < 10; ++k) row += at(i, k);
-    for (int r = 1; r <= 9; ++r) column += at(r, i);
-    for (int r = top; r < top + 3; ++r)
-      for (int c = left; c < left + 3; ++c) box += at(r, c);
-    for (char d = '1'; d <= '9'; ++d) {
-      if (row.find(d) == std::string::npos) missingRow += d;
-      if (column.find(d) == std::string::npos) missingColumn += d;
-      if (box.find(d) == std::string::npos) missingBox += d;
-    }
+    const expected::Sets e = expected::setsOf(w.feld, i);
     const auto n = static_cast<std::size_t>(i);
-    require(w.pos_zeile[n] == missingRow && w.pos_spalte[n] == missingColumn && w.pos_trio[n] == missingBox &&
-                w.all_trios[n] == box,
+    require(w.pos_zeile[n] == e.missingRow && w.pos_spalte[n] == e.missingColumn && w.pos_trio[n] == e.missingBox &&
+                w.all_trios[n] == e.box,
             "the missing-digit sets of row, column or box " + std::to_string(i) + " are not those of the grid");
   }
 }

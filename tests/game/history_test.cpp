@@ -7,13 +7,6 @@ using namespace play;
 
 class HistoryTest : public PlayTest {
  protected:
-  std::string log() { return editTextGetter(control("EditField1")); }
-  void move(int row, int column, int digit) {
-    click(row, column);
-    press("BevelButton" + std::to_string(digit));
-    press("BevelButton10");
-    press("BevelButton11");
-  }
   std::string question() {
     return RuntimeEndOfLineAddRight(RuntimeGetEndOfLineObject(), "Möchten Sie wirklich das aktuelle Spiel verlassen?") +
            "Alle Einstellungen gehen dabei verloren!";

@@ -44,6 +44,15 @@ class PlayTest : public GameTest {
   void press(const std::string& name) { toolkit::dispatchAction(*control(name)); }
   // A click in the middle of a cell.
   void click(int row, int column) { win().Canvas1_MouseDown((column - 1) * 30 + 15, (row - 1) * 30 + 15); }
+  // One whole move on the board: select, try, test, take.
+  void move(int row, int column, int digit) {
+    click(row, column);
+    press("BevelButton" + std::to_string(digit));
+    press("BevelButton10");
+    press("BevelButton11");
+  }
+  // The move log.
+  std::string log() { return editTextGetter(control("EditField1")); }
   // Both grids from nine rows, then "Start".
   void startWith(const std::vector<std::string>& rows) {
     setGrid(rows);

@@ -10,17 +10,7 @@ using namespace play;
 const std::vector<std::string> kOpenPuzzle = {"200080300", "060070084", "030500209", "000105408", "000000000",
                                               "402706000", "301007040", "720040060", "004010003"};
 
-class TrialTest : public PlayTest {
- protected:
-  std::string log() { return editTextGetter(control("EditField1")); }
-  // One whole move on the board: select, try, test, take.
-  void move(int row, int column, int digit) {
-    click(row, column);
-    press("BevelButton" + std::to_string(digit));
-    press("BevelButton10");
-    press("BevelButton11");
-  }
-};
+using TrialTest = PlayTest;
 
 TEST_F(TrialTest, TheThreeStatesOfTheCycleAndTheirButtons) {
   startWith(kEmpty);

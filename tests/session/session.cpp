@@ -11,6 +11,7 @@
 #include <random>
 
 #include "model/fenster1.h"
+#include "tests/support/expected_sets.h"
 #include "toolkit/events.h"
 #include "toolkit/headless/headless_backend.h"
 #include "toolkit/menu_ops.h"
@@ -334,22 +335,12 @@ std::optional<std::string> violation(Fenster1& w, const HeadlessBackend& backend
 
   if (staleFeld != nullptr && w.feld == *staleFeld) return std::nullopt;
   for (int i = 1; i <= 9; ++i) {
-    const auto at = [&](int r, int c) { return w.feld[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]; };
-    std::string row = w.feld[static_cast<std::size_t>(i)], column, box, missingRow, missingColumn, missingBox;
-    const int top = 3 * ((i - 1) / 3) + 1, left = 3 * ((i - 1) % 3) + 1;
-    for (int r = 1; r <= 9; ++r) column += at(r, i);
-    for (int r = top; r < top + 3; ++r)
-      for (int c = left; c < left + 3; ++c) box += at(r, c);
-    for (char d = '1'; d <= '9'; ++d) {
-      if (row.find(d) == std::string::npos) missingRow += d;
-      if (column.find(d) == std::string::npos) missingColumn += d;
-      if (box.find(d) == std::string::npos) missingBox += d;
-    }
+    const expected::Sets e = expected::setsOf(w.feld, i);
     const auto n = static_cast<std::size_t>(i);
-    if (w.pos_zeile[n] != missingRow) return "pos_zeile(" + std::to_string(i) + ") is \"" + w.pos_zeile[n] + "\", feld says \"" + missingRow + "\"";
-    if (w.pos_spalte[n] != missingColumn) return "pos_spalte(" + std::to_string(i) + ") is \"" + w.pos_spalte[n] + "\", feld says \"" + missingColumn + "\"";
-    if (w.pos_trio[n] != missingBox) return "pos_trio(" + std::to_string(i) + ") is \"" + w.pos_trio[n] + "\", feld says \"" + missingBox + "\"";
-    if (w.all_trios[n] != box) return "all_trios(" + std::to_string(i) + ") is \"" + w.all_trios[n] + "\", feld says \"" + box + "\"";
+    if (w.pos_zeile[n] != e.missingRow) return "pos_zeile(" + std::to_string(i) + ") is \"" + w.pos_zeile[n] + "\", feld says \"" + e.missingRow + "\"";
+    if (w.pos_spalte[n] != e.missingColumn) return "pos_spalte(" + std::to_string(i) + ") is \"" + w.pos_spalte[n] + "\", feld says \"" + e.missingColumn + "\"";
+    if (w.pos_trio[n] != e.missingBox) return "pos_trio(" + std::to_string(i) + ") is \"" + w.pos_trio[n] + "\", feld says \"" + e.missingBox + "\"";
+    if (w.all_trios[n] != e.box) return "all_trios(" + std::to_string(i) + ") is \"" + w.all_trios[n] + "\", feld says \"" + e.box + "\"";
   }
   return std::nullopt;
 }
