@@ -7,36 +7,19 @@
 #include "toolkit/menu.h"
 #include "toolkit/printing.h"
 
-bool Class::isA(const Class* other) const {
-  for (const Class* c = this; c != nullptr; c = c->parent) {
-    if (c == other) return true;
-  }
-  return false;
-}
-
 namespace {
 
 template <class T>
-Class classOf(std::string name, const Class* parent) {
-  return Class{std::move(name), parent, [] { return std::unique_ptr<Object>(new T); }};
+Class classOf(std::string name) {
+  return Class{std::move(name), [] { return std::unique_ptr<Object>(new T); }};
 }
 
 const std::vector<Class>& registry() {
-  static const std::vector<Class> classes = [] {
-    std::vector<Class> c;
-    c.reserve(16);
-    c.push_back(classOf<Canvas>("Canvas", nullptr));
-    c.push_back(classOf<EditField>("EditField", nullptr));
-    c.push_back(classOf<BevelButton>("BevelButton", nullptr));
-    c.push_back(classOf<StaticText>("StaticText", nullptr));
-    c.push_back(classOf<MenuItem>("MenuItem", nullptr));
-    const Class* menuItem = &c.back();
-    c.push_back(classOf<QuitMenuItem>("QuitMenuItem", menuItem));
-    c.push_back(classOf<AppleMenuItem>("AppleMenuItem", menuItem));
-    c.push_back(classOf<MenuBar>("MenuBar", menuItem));
-    c.push_back(classOf<PrinterSetup>("PrinterSetup", nullptr));
-    return c;
-  }();
+  static const std::vector<Class> classes = {
+      classOf<Canvas>("Canvas"),         classOf<EditField>("EditField"),       classOf<BevelButton>("BevelButton"),
+      classOf<StaticText>("StaticText"), classOf<MenuItem>("MenuItem"),         classOf<QuitMenuItem>("QuitMenuItem"),
+      classOf<AppleMenuItem>("AppleMenuItem"), classOf<MenuBar>("MenuBar"), classOf<PrinterSetup>("PrinterSetup"),
+  };
   return classes;
 }
 

@@ -16,14 +16,10 @@ class Object {
   virtual ~Object() = default;
 };
 
-// A toolkit class: its name, its parent class and how to make a new instance.
+// A toolkit class: its name and how to make a new instance.
 struct Class {
   std::string name;
-  const Class* parent = nullptr;
   std::function<std::unique_ptr<Object>()> make;
-
-  // True when this class is `other` or derives from it.
-  bool isA(const Class* other) const;
 };
 
 // The toolkit class of that name ("Canvas", "EditField", "BevelButton", "StaticText",
@@ -33,7 +29,8 @@ const Class* RuntimeLookupClass(std::string_view name);
 // A new object of the class, or nullptr for an unknown class.
 std::unique_ptr<Object> RuntimeNewObject(const Class* cls);
 
-// The object as T when it is of class `cls` (or derives from it); nullptr otherwise.
+// The object as T when it is of class `cls` (or derives from it); nullptr otherwise. The C++
+// type T stands for the class, so the check is the language's own.
 template <class T>
 T* RuntimeCheckCast(Object* object, const Class* cls) {
   (void)cls;

@@ -45,7 +45,6 @@ class Raster final : public Surface {
     dirty_ = false;
     return d;
   }
-  bool dirty() const { return dirty_; }
 
   void fillRect(int x, int y, int w, int h, Color c) override;
   void drawRect(int x, int y, int w, int h, Color c, int penWidth, int penHeight) override;

@@ -114,17 +114,8 @@ TEST_F(HistoryTest, NewGameConfirmedEmptiesTheBoardAndReturnsToEntry) {
                 "Alle Einstellungen gehen dabei verloren!");
   EXPECT_EQ(backend().messages[0].buttons, 273);
   EXPECT_EQ(backend().messages[0].title, "");
-  for (int r = 1; r <= 9; ++r) {
-    EXPECT_EQ(win().org[r], "0000000000");
-    EXPECT_EQ(win().feld[r], "0000000000");
-    EXPECT_EQ(win().pos_trio[r], "123456789");
-  }
-  EXPECT_TRUE(win().edit_mode);
-  EXPECT_EQ(win().glob_z, 1);
-  EXPECT_EQ(win().glob_s, 1);
-  EXPECT_TRUE(enabled("BevelButton14"));
-  EXPECT_FALSE(enabled("BevelButton10"));
-  EXPECT_FALSE(enabled("BevelButton12"));
+  expectEmptyEntryBoard();
+  for (int r = 1; r <= 9; ++r) EXPECT_EQ(win().pos_trio[r], "123456789");
   // The whole canvas is grey but for the grid lines, the frame on (1,1) and the white ring
   // where the frame was last, on (2,2).
   for (int y = 0; y < 278; ++y) {

@@ -51,6 +51,20 @@ class PlayTest : public GameTest {
     press("BevelButton10");
     press("BevelButton11");
   }
+  // The empty puzzle in entry mode that opening the window and a new game set up: both grids
+  // empty, the cursor on row 1, column 1, "Start" enabled, "Test" and "Reset" disabled.
+  void expectEmptyEntryBoard() {
+    for (int r = 1; r <= 9; ++r) {
+      EXPECT_EQ(win().org[r], "0000000000");
+      EXPECT_EQ(win().feld[r], "0000000000");
+    }
+    EXPECT_TRUE(win().edit_mode);
+    EXPECT_EQ(win().glob_z, 1);
+    EXPECT_EQ(win().glob_s, 1);
+    EXPECT_TRUE(enabled("BevelButton14"));
+    EXPECT_FALSE(enabled("BevelButton10"));
+    EXPECT_FALSE(enabled("BevelButton12"));
+  }
   // The move log.
   std::string log() { return editTextGetter(control("EditField1")); }
   // Both grids from nine rows, then "Start".
